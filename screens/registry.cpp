@@ -1,0 +1,23 @@
+#include "screens/registry.h"
+
+#include "screens/selling/selling.h"
+
+namespace qm {
+
+std::span<const ScreenDef* const> allScreens()
+{
+    static const ScreenDef* const screens[] = {
+        &selling::kScreen,
+    };
+    return screens;
+}
+
+const ScreenDef* findScreen(std::string_view id)
+{
+    for (const ScreenDef* s : allScreens())
+        if (id == s->id)
+            return s;
+    return nullptr;
+}
+
+}  // namespace qm

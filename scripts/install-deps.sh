@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (and, with "test", testing) needs
+# and that are not there yet. Does nothing when everything is present.
+set -euo pipefail
+
+build_packages=(
+  build-essential cmake python3
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev fonts-liberation
+)
+# What the tests drive: a virtual display, input and screenshots, the
+# accessibility bus, a print server with a PDF printer, PDF rendering.
+test_packages=(
+  xvfb xauth xdotool imagemagick
+  dbus dbus-x11 at-spi2-core python3-pyatspi
+  cups cups-bsd printer-driver-cups-pdf poppler-utils
+)
+
+wanted=("${build_packages[@]}")
+if [ "${1:-}" = test ]; then
+  wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for p in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null; then SUDO=sudo; else
+    echo "Missing packages and not root: install them with apt-get first." >&2
+    exit 1
+  fi
+else
+  SUDO=
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
