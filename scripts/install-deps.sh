@@ -14,6 +14,7 @@ test_packages=(
   xvfb xauth xdotool imagemagick
   dbus dbus-x11 at-spi2-core python3-pyatspi
   cups cups-bsd printer-driver-cups-pdf poppler-utils
+  locales
 )
 
 wanted=("${build_packages[@]}")
@@ -27,7 +28,23 @@ for p in "${wanted[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Locales the tests format and parse under (the process locale must not leak
+# into the conversions).
+ensure_locales() {
+  [ "${1:-}" = test ] || return 0
+  for l in de_DE en_US fr_FR; do
+    if ! locale -a 2>/dev/null | grep -qx "$l.utf8"; then
+      $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8" || echo "warning: could not generate $l.UTF-8" >&2
+    fi
+  done
+}
+
+SUDO=
+[ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null && SUDO=sudo
+if [ ${#missing[@]} -eq 0 ]; then
+  ensure_locales "${1:-}"
+  exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -ne 0 ]; then
@@ -41,3 +58,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+ensure_locales "${1:-}"
