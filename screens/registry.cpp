@@ -1,5 +1,7 @@
 #include "screens/registry.h"
 
+#include "screens/presumm/presumm.h"
+#include "screens/pretarg/pretarg.h"
 #include "screens/selling/selling.h"
 
 namespace qm {
@@ -7,6 +9,8 @@ namespace qm {
 std::span<const ScreenDef* const> allScreens()
 {
     static const ScreenDef* const screens[] = {
+        &presumm::kScreen,
+        &pretarg::kScreen,
         &selling::kScreen,
     };
     return screens;
