@@ -2,6 +2,8 @@
 
 #include "screens/presumm/presumm.h"
 #include "screens/pretarg/pretarg.h"
+#include "screens/qualify/qualify.h"
+#include "screens/refinance/refinance.h"
 #include "screens/selling/selling.h"
 
 namespace qm {
@@ -9,8 +11,10 @@ namespace qm {
 std::span<const ScreenDef* const> allScreens()
 {
     static const ScreenDef* const screens[] = {
+        &qualify::kScreen,
         &presumm::kScreen,
         &pretarg::kScreen,
+        &refinance::kScreen,
         &selling::kScreen,
     };
     return screens;
