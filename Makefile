@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all build run test bench deps test-deps clean
+.PHONY: all build run test bench deps test-deps package install clean
 
 all: build
 
@@ -26,6 +26,15 @@ run: build
 test: test-deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package: $(BUILD_DIR)/quillmere_<version>_amd64.deb.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# Installs the built program under PREFIX (default /usr/local), stripped.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
 
 bench: build
 	$(BUILD_DIR)/bin/quillmere-bench

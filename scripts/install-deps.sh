@@ -7,6 +7,8 @@ build_packages=(
   build-essential cmake python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-liberation
+  # the menu icons rendered from the logo; the package's library dependencies
+  librsvg2-bin dpkg-dev
 )
 # What the tests drive: a virtual display, input and screenshots, the
 # accessibility bus, a print server with a PDF printer, PDF rendering.
@@ -15,6 +17,8 @@ test_packages=(
   dbus dbus-x11 at-spi2-core python3-pyatspi
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   locales
+  # checks of the menu entry, the AppStream metadata and the package
+  desktop-file-utils appstream lintian x11-utils
 )
 
 wanted=("${build_packages[@]}")
