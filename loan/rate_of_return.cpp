@@ -4,24 +4,14 @@
 #include "loan/formulas.h"
 
 namespace qm {
-namespace {
-
-// The grids. r accumulates every step in extended precision from kStart and
-// is never rounded to a grid, so the trial rates carry each step's rounding.
-constexpr Real kStart = 0.0001L;         // also the fine step and what the result drops
-constexpr Real kCoarseStep = kOneHundredth;
-constexpr Real kMiddleStep = 0.005L;     // exactly half of kOneHundredth
-constexpr Real kFineStep = 0.0001L;
-constexpr Real kPercent = 100;
-
-}  // namespace
 
 RateOfReturn RateOfReturnSearch(Real interestSaved, Real prepayAmount, Count prepayments,
                                 std::vector<Real>* evaluatedRates)
 {
     const Real g = interestSaved;
-    Real r = kStart;
+    Real r = kReturnStart;
     Real f = 0;  // the start rate itself is never evaluated
+    // r - 0.005 is exactly r + (-0.005).
     const auto step = [&](Real by) {
         r = fp::add(r, by);
         if (evaluatedRates)
@@ -30,17 +20,17 @@ RateOfReturn RateOfReturnSearch(Real interestSaved, Real prepayAmount, Count pre
     };
 
     while (f < g) {
-        step(kCoarseStep);
+        step(kReturnCoarseStep);
         if (f < g && r > kReturnRateLimit)
             return {ReturnOutcome::OverLimit, 0};
     }
     if (f != g) {
         // Down until the future value no longer exceeds the goal: at most one step below 0.
         while (f > g && r > 0)
-            step(-kMiddleStep);
+            step(-kReturnMiddleStep);
         if (f != g) {
             do {
-                step(kFineStep);
+                step(kReturnFineStep);
                 if (g > f && r > kReturnRateLimit)
                     return {ReturnOutcome::OverLimit, 0};
             } while (g > f);
@@ -48,7 +38,7 @@ RateOfReturn RateOfReturnSearch(Real interestSaved, Real prepayAmount, Count pre
     }
     if (r < 0)
         return {ReturnOutcome::Negative, 0};
-    return {ReturnOutcome::Rate, fp::mul(fp::sub(r, kStart), kPercent)};
+    return {ReturnOutcome::Rate, fp::mul(fp::sub(r, kReturnStart), 100)};
 }
 
 }  // namespace qm

@@ -20,6 +20,14 @@ struct RateOfReturn {
     Real percent;  // only for ReturnOutcome::Rate
 };
 
+// The grids of annual rate fractions. r accumulates every step in extended
+// precision from kReturnStart and is never rounded to a grid, so the trial
+// rates carry each step's rounding.
+inline constexpr Real kReturnStart = 0.0001L;  // also the fine step, and what the result drops
+inline constexpr Real kReturnCoarseStep = kOneHundredth;
+inline constexpr Real kReturnMiddleStep = 0.005L;  // exactly half of kOneHundredth
+inline constexpr Real kReturnFineStep = 0.0001L;
+
 // Above this annual rate fraction (100,000 percent) the upward phases give
 // up: with a single prepayment the future value is the same at every rate,
 // so a goal above it is never reached.
