@@ -61,9 +61,10 @@ if [ "$gui" = 1 ]; then
     usr/share/applications/quillmere.desktop
     usr/share/metainfo/org.quillmere.Quillmere.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/quillmere.svg
-    usr/share/quillmere/screenshots/main-menu.png
-    usr/share/quillmere/screenshots/selling.png
   )
+  for shot in "$src"/screenshots/*.png; do
+    if [ -e "$shot" ]; then want_files+=("usr/share/quillmere/screenshots/$(basename "$shot")"); fi
+  done
   for size in 16 22 24 32 48 64 128 256; do
     want_files+=("usr/share/icons/hicolor/${size}x${size}/apps/quillmere.png")
   done
