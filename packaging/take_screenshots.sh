@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Takes the screenshots the package ships, from the real program on a virtual
+# display: the main menu, and the Selling screen after Calculate with its
+# defaults. United States settings, so the amounts carry their $ sign.
+#
+#   packaging/take_screenshots.sh [BUILD_DIR]     (default: build)
+# Needs xvfb, xdotool and imagemagick (scripts/install-deps.sh test).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+program=$(cd "${1:-build}" && pwd)/bin/quillmere
+[ -x "$program" ] || { echo "no $program: build the desktop program first" >&2; exit 1; }
+out=$here/screenshots
+mkdir -p "$out"
+
+LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" /bin/bash -c '
+  set -euo pipefail
+  program=$1 out=$2
+  "$program" 2>/dev/null & pid=$!
+  trap "kill $pid 2>/dev/null || true" EXIT
+  menu=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n1)
+  sleep 1
+  import -window "$menu" "$out/main-menu.png"
+
+  # The Selling button, then Calculate: client coordinates of the buttons.
+  xdotool mousemove --window "$menu" 408 392 click 1
+  selling=$(timeout 20 xdotool search --sync --onlyvisible --name "^QM Selling$" | head -n1)
+  sleep 0.5
+  xdotool mousemove --window "$selling" 45 392 click 1
+  sleep 1
+  import -window "$selling" "$out/selling.png"
+' _ "$program" "$out"
+
+# Drop the timestamps ImageMagick writes, so retaking them changes nothing.
+for f in "$out"/main-menu.png "$out"/selling.png; do
+  mogrify -strip "$f"
+done
+ls -l "$out"
