@@ -7,6 +7,8 @@
 #include <QScreen>
 
 #include "app/look.h"
+#include "screens/qualify/QualifySource.h"
+#include "screens/refinance/RefSource.h"
 #include "screens/selling/SellingSource.h"
 
 namespace qm {
@@ -121,10 +123,10 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
 TMainForm::~TMainForm() = default;
 
 // Screens not built yet leave their buttons in place, doing nothing.
-void TMainForm::QualifybuttonClick() {}
+void TMainForm::QualifybuttonClick() { openScreen(QualifyForm); }
 void TMainForm::PresummbuttonClick() {}
 void TMainForm::PreTargbuttonClick() {}
-void TMainForm::RefbuttonClick() {}
+void TMainForm::RefbuttonClick() { openScreen(RefForm); }
 void TMainForm::SellingbuttonClick() { openScreen(SellingForm); }
 
 void TMainForm::ExitQMbuttonClick() { close(); }

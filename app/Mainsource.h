@@ -12,6 +12,8 @@ class QPushButton;
 namespace qm {
 
 class TCalcForm;
+class TQualifyForm;
+class TRefForm;
 class TSellingForm;
 
 class TMainForm : public QWidget {
@@ -29,10 +31,10 @@ public:
     QPushButton* ExitQMbutton;
 
     // Set only while that screen is open.
-    TCalcForm* QualifyForm = nullptr;
+    TQualifyForm* QualifyForm = nullptr;
     TCalcForm* PreSummForm = nullptr;
     TCalcForm* PreTargForm = nullptr;
-    TCalcForm* RefForm = nullptr;
+    TRefForm* RefForm = nullptr;
     TSellingForm* SellingForm = nullptr;
 
     void QualifybuttonClick();

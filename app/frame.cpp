@@ -174,6 +174,8 @@ void TCalcForm::buildBody()
         QLabel* l = makeLabel(parent, decl.name, qs(decl.text), bodyFont(bold),
                               highlightedCaption ? colour::white : colour::black, {decl.left, decl.top},
                               highlightedCaption ? colour::green : QColor());
+        if (decl.style & RightAligned)
+            l->move(decl.left - l->width(), decl.top);
         if (decl.hint)
             l->setToolTip(qs(decl.hint));
         labels_.insert(l->objectName(), l);

@@ -40,7 +40,7 @@ enum class LabelKind {
 enum LabelStyle : unsigned {
     Plain = 0,
     Bold = 1,
-    RightAligned = 2,  // keeps its right edge as its text changes
+    RightAligned = 2,  // `left` is its right edge, kept as a result's text changes
 };
 
 struct LabelDecl {
@@ -58,9 +58,19 @@ constexpr LabelDecl caption(const char* name, int left, int top, const char* tex
 {
     return {name, LabelKind::Caption, left, top, text, hint};
 }
+// A caption that ends at `right`, next to the result it names.
+constexpr LabelDecl captionEndingAt(const char* name, int right, int top, const char* text,
+                                    const char* hint = nullptr)
+{
+    return {name, LabelKind::Caption, right, top, text, hint, nullptr, RightAligned};
+}
 constexpr LabelDecl highlighted(const char* name, int left, int top, const char* text, const char* hint = nullptr)
 {
     return {name, LabelKind::Highlighted, left, top, text, hint};
+}
+constexpr LabelDecl highlightedEndingAt(const char* name, int right, int top, const char* text)
+{
+    return {name, LabelKind::Highlighted, right, top, text, nullptr, nullptr, RightAligned};
 }
 constexpr LabelDecl note(const char* name, int left, int top, const char* text, const char* hint = nullptr)
 {

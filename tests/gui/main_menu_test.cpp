@@ -306,6 +306,8 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
+        QTest::newRow("Qualify") << "Qualifybutton" << "QM Qualify";
+        QTest::newRow("Refinance") << "Refbutton" << "QM Refinance";
         QTest::newRow("Selling") << "Sellingbutton" << "QM Selling";
     }
 

@@ -17,6 +17,7 @@
 #include "screens/selling/SellingSource.h"
 #include "screens/selling/selling.h"
 #include "tests/gui/modal.h"
+#include "tests/gui/screen_checks.h"
 
 using qm::test::boxesDuring;
 using qm::test::SeenBox;
@@ -319,6 +320,7 @@ private slots:
             QVERIFY(result->geometry().right() < form->panel("Panel2")->x());
             QCOMPARE(QAccessible::queryAccessibleInterface(result)->text(QAccessible::Description), result->text());
         }
+        QCOMPARE(qm::test::overlaps(*form), QStringList{});
     }
 
     // After a Calculate that wrote, a Calculate refused at conversion or check
