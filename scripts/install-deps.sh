@@ -19,6 +19,8 @@ test_packages=(
   locales
   # checks of the menu entry, the AppStream metadata and the package
   desktop-file-utils appstream lintian x11-utils
+  # the fuzz targets (libFuzzer and the sanitizer runtimes)
+  clang libclang-rt-14-dev
 )
 
 wanted=("${build_packages[@]}")
