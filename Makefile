@@ -59,10 +59,10 @@ fuzz-smoke: fuzz-build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-# Installs the built program under PREFIX (default /usr/local), stripped.
-PREFIX ?= /usr/local
+# Installs the built program, stripped, under PREFIX if given, otherwise under
+# the configured CMAKE_INSTALL_PREFIX (/usr/local unless set); DESTDIR stages.
 install: build
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+	cmake --install $(BUILD_DIR) --strip $(if $(PREFIX),--prefix $(PREFIX))
 
 bench: build
 	$(BUILD_DIR)/bin/quillmere-bench

@@ -11,7 +11,7 @@ src=$(cd "$2" && pwd)
 gui=$3
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/qm-package.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 step() { echo; echo "== $*"; }
@@ -110,16 +110,21 @@ if [ "$gui" = 1 ]; then
   # The window must carry the class the menu entry promises, or desktops
   # cannot tie the running window to its menu entry and icon.
   wmclass=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/quillmere.desktop")
-  xvfb-run -a -s "-screen 0 1024x768x24" /bin/bash -c '
-    "$1" & pid=$!
-    win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" | head -n1)
-    [ -n "$win" ] && xprop -id "$win" WM_CLASS
-    kill "$pid"; wait "$pid" 2>/dev/null || true
-  ' _ "$root/usr/bin/quillmere" >"$scratch/wmclass" 2>"$scratch/gui.log" || true
+  # -displayfd picks a free display without racing the other tests for one.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+  export DISPLAY=:$(head -n1 "$scratch/display")
+  QT_QPA_PLATFORM=xcb "$root/usr/bin/quillmere" 2>"$scratch/gui.log" &
+  gui_pid=$!
+  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$gui_pid" 2>/dev/null | head -n1) || true
+  if [ -n "$win" ]; then xprop -id "$win" WM_CLASS >"$scratch/wmclass"; else : >"$scratch/wmclass"; fi
+  kill "$gui_pid" "$xvfb" 2>/dev/null || true
+  wait "$gui_pid" "$xvfb" 2>/dev/null || true
   cat "$scratch/wmclass"
   # WM_CLASS(STRING) = "instance", "class": either may match.
   if ! grep -Eq "\"$wmclass\"" "$scratch/wmclass"; then
-    cat "$scratch/gui.log" >&2
+    cat "$scratch/xvfb.log" "$scratch/gui.log" >&2
     fail "no window of the installed quillmere has the class \"$wmclass\""
   fi
 fi
