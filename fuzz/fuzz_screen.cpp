@@ -11,12 +11,8 @@
 //  - other regional settings (with the real texts written with their decimal
 //    separator) change the formatted texts and nothing else.
 //
-// Input: a first line of options, then one line per field in the order of
-// the field table; fields without a line keep their default text. Option
-// byte bit 0 clear: each text is cut to its field's MaxLength, as the window
-// does, which keeps half the inputs on the deep paths; bit 0 set: texts are
-// used as they are. Bits 1-2 pick the other regional settings, bit 3 the
-// other process locale.
+// Input: the format of fuzz/screen_input.h. Option bits 1-2 pick the other
+// regional settings, bit 3 the other process locale.
 #include <algorithm>
 #include <chrono>
 #include <clocale>
@@ -31,6 +27,7 @@
 #include "app/core/regional.h"
 #include "fuzz/check.h"
 #include "fuzz/reference.h"
+#include "fuzz/screen_input.h"
 #include "loan/fault.h"
 #include "screens/registry.h"
 
@@ -69,24 +66,6 @@ RegionalSettings otherSettings(int which)
         break;
     }
     return s;
-}
-
-std::size_t characters(const std::string& text)
-{
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-// The first `limit` characters, as a one-line edit with MaxLength keeps them.
-std::string cut(const std::string& text, int limit)
-{
-    if (limit <= 0)
-        return text;
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++seen > static_cast<std::size_t>(limit))
-            return text.substr(0, i);
-    return text;
 }
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to)
@@ -185,7 +164,7 @@ bool allConvert(const FieldTexts& texts)
         const qm::FieldSpec& f = screen->fields[i];
         if (f.kind == FieldKind::YesNo)
             continue;
-        if (f.maxLength > 0 && characters(texts[i]) > static_cast<std::size_t>(f.maxLength))
+        if (f.maxLength > 0 && qm::fuzz::characters(texts[i]) > static_cast<std::size_t>(f.maxLength))
             return false;
         if (f.kind == FieldKind::Integer && !qm::ref::referenceInteger(texts[i]))
             return false;
@@ -279,19 +258,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::size_t headerEnd = std::min(input.find('\n'), input.size());
-    const unsigned options = headerEnd > 0 ? static_cast<unsigned char>(input[0]) : 0;
-    const bool raw = options & 1;
-
-    FieldTexts texts = qm::defaultTexts(screen->fields);
-    std::size_t at = headerEnd + 1;
-    for (std::size_t i = 0; i < texts.size() && at <= input.size(); ++i) {
-        const std::size_t end = std::min(input.find('\n', at), input.size());
-        const std::string text(input.substr(at, end - at));
-        texts[i] = raw ? text : cut(text, screen->fields[i].maxLength);
-        at = end + 1;
-    }
+    const auto [options, texts] =
+        qm::fuzz::readScreenInput(*screen, std::string_view(reinterpret_cast<const char*>(data), size));
 
     const RegionalSettings us = RegionalSettings::unitedStates();
     const auto start = std::chrono::steady_clock::now();
