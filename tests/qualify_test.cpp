@@ -407,6 +407,41 @@ TEST(AffordabilitySearch, StopsWhereTheCostDoesNotRise)
     }
 }
 
+template <class F>
+std::optional<FaultKind> faultOf(F&& f)
+{
+    try {
+        f();
+    } catch (const ArithmeticFault& fault) {
+        return fault.kind;
+    }
+    return std::nullopt;
+}
+
+TEST(AffordabilitySearch, FaultsAsIfEveryOperationWereChecked)
+{
+    // 100 percent down (which the screen's fields cannot hold) divides the
+    // house price by zero: 0 / 0 when nothing is borrowed.
+    SearchParams p = defaultSearch();
+    p.downpaymentPercent = 100;
+    EXPECT_EQ(faultOf([&] { AffordabilitySearch(p); }), FaultKind::DivisionByZero);
+    p.available = 0;
+    EXPECT_EQ(faultOf([&] { AffordabilitySearch(p); }), FaultKind::InvalidOperation);
+
+    // A house price beyond the extended range: the loop's own trial.
+    p = defaultSearch();
+    p.available = 1e4929L;
+    p.paymentPerThousand = 1;  // a start base of 1e4932, just inside the range
+    p.downpaymentPercent = 99;
+    EXPECT_EQ(faultOf([&] { AffordabilitySearch(p); }), FaultKind::Overflow);
+    Trial t;
+    EXPECT_EQ(faultOf([&] { EvaluateTrial(1e4932L, p, t); }), FaultKind::Overflow);
+
+    // A start base beyond the range.
+    p.available = 1e4931L;
+    EXPECT_EQ(faultOf([&] { AffordabilitySearch(p); }), FaultKind::Overflow);
+}
+
 // Largest income and ratios at 50 percent with 100 points off the loan: the
 // cost rises by a fraction of a cent per step and would take billions of them.
 SearchParams slowestSearch()
