@@ -57,13 +57,36 @@ std::vector<Write> complete(const char* mdl, const char* tdl, const char* mda, b
     return w;
 }
 
-std::vector<Write> standard(bool mark, const Loan& l) { return complete("$1,320.00", "$1,520.00", "$1,320.00", mark, l); }
+std::vector<Write> standard(bool mark, const Loan& l)
+{
+    return complete("$1,320.00", "$1,520.00", "$1,320.00", mark, l);
+}
 
 const Loan kDefaultLoan = {"$991.90",     "$282.90",       "$24.89",         "$20.37",    "$135,790.33",
                            "$6,789.52",   "$129,000.81",   "due at closing", "$5,725.02", "due at closing"};
 const std::vector<Write> kDefaults = standard(false, kDefaultLoan);
 
-const FinalEvent kInput = FinalEvent::warning(kInputError);
+// The screen's texts, as it shows them.
+const FinalEvent kInput = FinalEvent::warning(
+    "Please check your input. All fields must be numeric. Only the interest rate and points can include a "
+    "decimal. Do not include a percent sign with assessment factor, downpayment, or debt ratio fields.");
+const FinalEvent kNoFundsMsg = FinalEvent::warning("No funds available for mortgage");
+const FinalEvent kGross = FinalEvent::warning("Monthly gross must be greater than zero");
+const FinalEvent kMortgageRatio = FinalEvent::warning("Mortgage debt ratio must be greater than zero");
+const FinalEvent kTotalRatio = FinalEvent::warning("Total debt ratio must be greater than zero");
+const FinalEvent kTaxGiven = FinalEvent::warning(
+    "Annual tax must be zero if millage and assessment percentage are entered");
+const FinalEvent kTaxEstimate = FinalEvent::warning(
+    "Millage and assessment percentage must both be entered if annual tax is not");
+const FinalEvent kRate = FinalEvent::warning("Interest rate must be greater than 0");
+const FinalEvent kTerm = FinalEvent::warning("Term must be greater than 0");
+const FinalEvent kTermLimit = FinalEvent::warning("Term limit is 50 years");
+const FinalEvent kInclude = FinalEvent::warning("Closing cost indicator must by Y or N");
+const FinalEvent kRateLimit = FinalEvent::warning("Interest Rate limit is 50 percent");
+const FinalEvent kPointsLimit = FinalEvent::warning("Points limit is 21 points");
+const FinalEvent kNoFitMsg = FinalEvent::warning(
+    "No mortgage amount fits: the monthly cost does not rise enough with the loan amount. Check millage, "
+    "assessment and points");
 
 // The defaults, CCI y, MID 1520 and MID 2000 rows are the documented figures
 // in full; the other rows carry the documented figures (hp and ma for MID 0,
@@ -134,7 +157,7 @@ const Case kComputed[] = {
                "$2,454.00", "due at closing"}),
      std::nullopt},
     {"negative amount available", {{"MID", "2000"}}, limits("$1,320.00", "$1,520.00", "($480.00)"),
-     FinalEvent::warning(kNoFunds)},
+     kNoFundsMsg},
     {"term of 50 years passes",
      {{"termyy", "50"}},
      standard(false, {"$975.00", "$297.49", "$26.18", "$21.42", "$142,794.35", "$7,139.72", "$135,654.64",
@@ -175,28 +198,28 @@ const Case kRefused[] = {
     {"100 percent down cannot be typed", {{"DP", "100"}}, {}, kInput},
     {"millage of -100 does not fit", {{"Mills", "-100"}}, {}, kInput},
 
-    {"income 0", {{"MG", "0"}}, {}, warning(kGrossCheck)},
-    {"income negative", {{"MG", "-1"}}, {}, warning(kGrossCheck)},
-    {"income 0 comes before rate 0", {{"MG", "0"}, {"Rate", "0"}}, {}, warning(kGrossCheck)},
-    {"mortgage ratio 0", {{"MDR", "0"}}, {}, warning(kMortgageRatioCheck)},
-    {"total ratio negative", {{"TDR", "-1"}}, {}, warning(kTotalRatioCheck)},
-    {"tax with default millage", {{"AT", "3000"}}, {}, warning(kTaxGivenCheck)},
-    {"tax with assessment only", {{"AT", "1"}, {"Mills", "0"}}, {}, warning(kTaxGivenCheck)},
-    {"no tax and no millage", {{"Mills", "0"}}, {}, warning(kTaxEstimateCheck)},
-    {"no tax and no assessment", {{"AF", "0"}}, {}, warning(kTaxEstimateCheck)},
-    {"rate 0", {{"Rate", "0"}}, {}, warning(kRateCheck)},
-    {"rate 0 comes before term and CCI", {{"Rate", "0"}, {"termyy", "51"}, {"CCI", "Y"}}, {}, warning(kRateCheck)},
-    {"term 0", {{"termyy", "0"}}, {}, warning(kTermCheck)},
-    {"term negative", {{"termyy", "-5"}}, {}, warning(kTermCheck)},
-    {"term 51", {{"termyy", "51"}}, {}, warning(kTermLimitCheck)},
-    {"term comes before CCI", {{"termyy", "51"}, {"CCI", "Y"}}, {}, warning(kTermLimitCheck)},
-    {"capital Y", {{"CCI", "Y"}}, {}, warning(kIncludeCheck)},
-    {"empty CCI", {{"CCI", ""}}, {}, warning(kIncludeCheck)},
-    {"CCI comes before the rate limit", {{"CCI", "N"}, {"Rate", "51"}}, {}, warning(kIncludeCheck)},
-    {"rate 50.1", {{"Rate", "50.1"}}, {}, warning(kRateLimitCheck)},
-    {"rate just above 50", {{"Rate", "50.001"}}, {}, warning(kRateLimitCheck)},
-    {"rate limit comes before points", {{"Rate", "51"}, {"Pts", "21"}}, {}, warning(kRateLimitCheck)},
-    {"20.1 points", {{"Pts", "20.1"}}, {}, warning(kPointsLimitCheck)},
+    {"income 0", {{"MG", "0"}}, {}, kGross},
+    {"income negative", {{"MG", "-1"}}, {}, kGross},
+    {"income 0 comes before rate 0", {{"MG", "0"}, {"Rate", "0"}}, {}, kGross},
+    {"mortgage ratio 0", {{"MDR", "0"}}, {}, kMortgageRatio},
+    {"total ratio negative", {{"TDR", "-1"}}, {}, kTotalRatio},
+    {"tax with default millage", {{"AT", "3000"}}, {}, kTaxGiven},
+    {"tax with assessment only", {{"AT", "1"}, {"Mills", "0"}}, {}, kTaxGiven},
+    {"no tax and no millage", {{"Mills", "0"}}, {}, kTaxEstimate},
+    {"no tax and no assessment", {{"AF", "0"}}, {}, kTaxEstimate},
+    {"rate 0", {{"Rate", "0"}}, {}, kRate},
+    {"rate 0 comes before term and CCI", {{"Rate", "0"}, {"termyy", "51"}, {"CCI", "Y"}}, {}, kRate},
+    {"term 0", {{"termyy", "0"}}, {}, kTerm},
+    {"term negative", {{"termyy", "-5"}}, {}, kTerm},
+    {"term 51", {{"termyy", "51"}}, {}, kTermLimit},
+    {"term comes before CCI", {{"termyy", "51"}, {"CCI", "Y"}}, {}, kTermLimit},
+    {"capital Y", {{"CCI", "Y"}}, {}, kInclude},
+    {"empty CCI", {{"CCI", ""}}, {}, kInclude},
+    {"CCI comes before the rate limit", {{"CCI", "N"}, {"Rate", "51"}}, {}, kInclude},
+    {"rate 50.1", {{"Rate", "50.1"}}, {}, kRateLimit},
+    {"rate just above 50", {{"Rate", "50.001"}}, {}, kRateLimit},
+    {"rate limit comes before points", {{"Rate", "51"}, {"Pts", "21"}}, {}, kRateLimit},
+    {"20.1 points", {{"Pts", "20.1"}}, {}, kPointsLimit},
 };
 
 TEST(QualifyCalculation, RefusedInputsWriteNothing)
@@ -209,10 +232,14 @@ TEST(QualifyCalculation, RefusedInputsWriteNothing)
     }
 }
 
-TEST(QualifyCalculation, CheckTextsAsTheScreenShowsThem)
+TEST(QualifyCalculation, HelpNoteAsTheScreenShowsIt)
 {
-    EXPECT_STREQ(kIncludeCheck, "Closing cost indicator must by Y or N");
-    EXPECT_STREQ(kPointsLimitCheck, "Points limit is 21 points");
+    EXPECT_STREQ(kHelpNote,
+                 "All fields must be numeric! Interest Rate and Points can include a decimal if needed. Do not use "
+                 "percent signs for debt ratios, assessment factor, interest rate or downpayment. If annual taxes are "
+                 "entered, put zeros in millage and assessment factor. If annual taxes are not entered, estimate "
+                 "millage and assessment or use the default values of 100 mills and 25 percent assessment factor. "
+                 "Common debt ratios are 29 and 33, or 33 and 38. Use the tab key or mouse to navigate.");
 }
 
 // The search where the monthly cost does not rise with the loan: it stops with
@@ -220,17 +247,17 @@ TEST(QualifyCalculation, CheckTextsAsTheScreenShowsThem)
 const Case kNoFitCases[] = {
     {"negative millage: cost falls while stepping up",
      {{"Mills", "-99"}, {"AF", "99"}},
-     indicated(limits("$1,320.00", "$1,520.00", "$1,320.00"), false), warning(kNoFit)},
+     indicated(limits("$1,320.00", "$1,520.00", "$1,320.00"), false), kNoFitMsg},
     {"points of -999 with costs included",
      {{"Pts", "-999"}, {"CCI", "y"}},
-     indicated(limits("$1,320.00", "$1,520.00", "$1,320.00"), false), warning(kNoFit)},
+     indicated(limits("$1,320.00", "$1,520.00", "$1,320.00"), false), kNoFitMsg},
     {"points of -999 with nothing available: cost rises while stepping down",
      {{"Pts", "-999"}, {"CCI", "y"}, {"MID", "1520"}},
-     indicated(limits("$1,320.00", "$1,520.00", "$0.00"), false), warning(kNoFit)},
+     indicated(limits("$1,320.00", "$1,520.00", "$0.00"), false), kNoFitMsg},
     {"a cost that rises too slowly runs into the trial bound",
      {{"MG", "9999999"}, {"MDR", "99"}, {"TDR", "99"}, {"MID", "0"}, {"AT", "3000"}, {"Mills", "0"}, {"AF", "0"},
       {"Rate", "50"}, {"Pts", "-100"}, {"CCI", "y"}, {"DP", "20"}},
-     indicated(limits("$9,899,999.01", "$9,899,999.01", "$9,899,999.01"), false), warning(kNoFit)},
+     indicated(limits("$9,899,999.01", "$9,899,999.01", "$9,899,999.01"), false), kNoFitMsg},
 };
 
 TEST(QualifyCalculation, NoFittingAmount)
