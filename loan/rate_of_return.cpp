@@ -5,6 +5,12 @@
 
 namespace qm {
 
+namespace {
+
+constexpr Real kSingleDepositMargin = 0x1p-30L;
+
+}  // namespace
+
 RateOfReturn RateOfReturnSearch(Real interestSaved, Real prepayAmount, Count prepayments,
                                 std::vector<Real>* evaluatedRates)
 {
@@ -18,6 +24,14 @@ RateOfReturn RateOfReturnSearch(Real interestSaved, Real prepayAmount, Count pre
             evaluatedRates->push_back(r);
         f = AnnuityFutureValue(prepayAmount, MonthlyRate(r), prepayments);
     };
+
+    // One deposit grows to p at every rate, up to the rounding of one
+    // logarithm and one exponential: from the first rate phase 1 tries
+    // (i >= 0.0101 / 12) the future value lies within 1e-15 of p, relatively.
+    // A goal this far above p is therefore reached by no rate, and phase 1
+    // would step 100,000 times to the limit only to give up; give up at once.
+    if (prepayments == 1 && prepayAmount > 0 && g > prepayAmount * (1 + kSingleDepositMargin) && !evaluatedRates)
+        return {ReturnOutcome::OverLimit, 0};
 
     while (f < g) {
         step(kReturnCoarseStep);

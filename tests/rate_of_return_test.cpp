@@ -2,6 +2,9 @@
 // three outcomes and the shortcuts on an exact hit.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include <cfloat>
 #include <cmath>
 #include <vector>
@@ -117,6 +120,26 @@ TEST(RateOfReturnSearch, GivesUpJustAboveOneHundredThousandPercent)
     ASSERT_GE(rates.size(), 2u);
     EXPECT_GT(rates.back(), kReturnRateLimit);
     EXPECT_LE(rates[rates.size() - 2], kReturnRateLimit);
+}
+
+// With one deposit the search may give up before stepping; asking for the
+// evaluated rates forces every step, so the two must agree on the outcome.
+TEST(RateOfReturnSearch, SingleDepositGivesTheSameOutcomeWithoutStepping)
+{
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int trial = 0; trial < 60; ++trial) {
+        const Real p = static_cast<Real>(std::exp(unit(random) * 18));  // 1 to 6.5e7
+        // Goals just below, at, and above the deposit, and far above it.
+        const Real factors[] = {1 - 0x1p-40L, 1, 1 + 0x1p-40L, 1 + 0x1p-29L, 1.5L, 1000};
+        const Real g = p * factors[trial % 6];
+        std::vector<Real> rates;
+        const RateOfReturn stepped = RateOfReturnSearch(g, p, 1, &rates);
+        const RateOfReturn direct = RateOfReturnSearch(g, p, 1);
+        SCOPED_TRACE(testing::Message() << "p " << static_cast<double>(p) << " factor " << trial % 6);
+        EXPECT_EQ(direct.outcome, stepped.outcome);
+        EXPECT_EQ(direct.percent, stepped.percent);
+    }
 }
 
 TEST(RateOfReturnSearch, ZeroGoalTakesNoStep)
