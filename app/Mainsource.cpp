@@ -7,6 +7,8 @@
 #include <QScreen>
 
 #include "app/look.h"
+#include "screens/presumm/PreSummSource.h"
+#include "screens/pretarg/PreTargSource.h"
 #include "screens/qualify/QualifySource.h"
 #include "screens/refinance/RefSource.h"
 #include "screens/selling/SellingSource.h"
@@ -122,10 +124,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
 
 TMainForm::~TMainForm() = default;
 
-// Screens not built yet leave their buttons in place, doing nothing.
 void TMainForm::QualifybuttonClick() { openScreen(QualifyForm); }
-void TMainForm::PresummbuttonClick() {}
-void TMainForm::PreTargbuttonClick() {}
+void TMainForm::PresummbuttonClick() { openScreen(PreSummForm); }
+void TMainForm::PreTargbuttonClick() { openScreen(PreTargForm); }
 void TMainForm::RefbuttonClick() { openScreen(RefForm); }
 void TMainForm::SellingbuttonClick() { openScreen(SellingForm); }
 

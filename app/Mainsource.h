@@ -12,6 +12,8 @@ class QPushButton;
 namespace qm {
 
 class TCalcForm;
+class TPreSummForm;
+class TPreTargForm;
 class TQualifyForm;
 class TRefForm;
 class TSellingForm;
@@ -32,8 +34,8 @@ public:
 
     // Set only while that screen is open.
     TQualifyForm* QualifyForm = nullptr;
-    TCalcForm* PreSummForm = nullptr;
-    TCalcForm* PreTargForm = nullptr;
+    TPreSummForm* PreSummForm = nullptr;
+    TPreTargForm* PreTargForm = nullptr;
     TRefForm* RefForm = nullptr;
     TSellingForm* SellingForm = nullptr;
 

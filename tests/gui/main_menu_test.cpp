@@ -307,6 +307,8 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::newRow("Qualify") << "Qualifybutton" << "QM Qualify";
+        QTest::newRow("Prepay Summ") << "Presummbutton" << "QM Prepay Summary";
+        QTest::newRow("Prepay Target") << "PreTargbutton" << "QM Prepay Target";
         QTest::newRow("Refinance") << "Refbutton" << "QM Refinance";
         QTest::newRow("Selling") << "Sellingbutton" << "QM Selling";
     }
