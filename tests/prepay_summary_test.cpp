@@ -53,6 +53,8 @@ const Case kCases[] = {
      FinalEvent::warning(kNeverPaidOff)},
     {"tiny principal each month runs into the month cap", {{"AnnRte", "1e-10"}, {"Trm", "50"}, {"PreAmt", "-166.6666"}},
      {{"MthPay", "$166.67"}, {"NmthPay", "$0.00"}, {"IntNoPay", "$0.00"}}, FinalEvent::warning(kNeverPaidOff)},
+    {"denormal loan: even the run without prepayment never ends", {{"LnBal", "66e-4951"}, {"PreAmt", "0"}},
+     {{"MthPay", "$0.00"}, {"NmthPay", "$0.00"}}, FinalEvent::warning(kLoanTooSmall)},
     {"rate so small that 1 + i is 1", {{"AnnRte", "1e-17"}}, {}, FinalEvent::arithmetic(FaultKind::DivisionByZero)},
 
     {"rate above 50", {{"AnnRte", "50.0000000001"}}, {}, warning("Interest Rate limit is 50 percent")},

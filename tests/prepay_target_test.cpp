@@ -51,6 +51,8 @@ const Case kCases[] = {
      FinalEvent::warning("Target date is earlier than the first prepayment")},
     {"target before the loan start", {{"Targccyy", "1994"}}, {},
      FinalEvent::warning("Target date is earlier than the first prepayment")},
+    {"denormal loan: the run without prepayment never ends", {{"LnBal", "66e-4951"}},
+     {{"MthPay", "$0.00"}}, FinalEvent::warning(kLoanTooSmall)},
     {"rate so small that 1 + i is 1", {{"AnnRte", "1E-30"}}, {}, FinalEvent::arithmetic(FaultKind::DivisionByZero)},
 
     {"target at the term end", {{"Targmm", "5"}, {"Targccyy", "2025"}}, {},

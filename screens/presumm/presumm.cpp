@@ -78,7 +78,7 @@ Outcome PrepaySummaryCalculation(const FieldTexts& texts, const RegionalSettings
 
         const RunResult plain = AmortizationRun(loan, i, payment, prepay, kNoPrepayment, startIndex);
         if (plain.outcome == RunOutcome::NeverPaidOff)
-            return out.warn(kNeverPaidOff);
+            return out.warn(kLoanTooSmall);
         out.write("IntNoPay", CurrencyText(plain.totalInterest, settings));
 
         const RunResult prepaid = AmortizationRun(loan, i, payment, prepay, prepayStart, startIndex);

@@ -1,5 +1,7 @@
 #include "screens/pretarg/pretarg.h"
 
+#include <limits>
+
 #include "app/core/format.h"
 #include "loan/formulas.h"
 #include "screens/prepayment.h"
@@ -37,7 +39,11 @@ TargetSearch RequiredPrepayment(Real loan, Real monthlyRate, Real payment, Count
     // is found by doubling and bisection instead: the same p, the same run.
     // A prepayment of the whole loan ends the run in month prepayStart, which
     // the target is not before, so the doubling ends.
-    auto meets = [&](const RunResult& r) { return r.endIndex <= target; };
+    // A run that never pays off ends later than every month.
+    auto endOf = [](const RunResult& r) {
+        return r.outcome == RunOutcome::NeverPaidOff ? std::numeric_limits<Count>::max() : r.endIndex;
+    };
+    auto meets = [&](const RunResult& r) { return endOf(r) <= target; };
     long long failing = 0;  // in units of 50: 0 stands for no run yet
     long long units = 1;
     RunResult last = run(50);
@@ -59,17 +65,17 @@ TargetSearch RequiredPrepayment(Real loan, Real monthlyRate, Real payment, Count
     Real p = static_cast<Real>(units) * 50;
 
     // Phases 2 and 3 take a handful of runs each and are stepped as they are.
-    if (target > last.endIndex) {
+    if (target > endOf(last)) {
         do {
             p = p - 10;
             last = run(p);
-        } while (last.endIndex < target);
+        } while (endOf(last) < target);
     }
-    if (last.endIndex != target) {
+    if (endOf(last) != target) {
         do {
             p = p + 1;
             last = run(p);
-        } while (last.endIndex > target);
+        } while (endOf(last) > target);
     }
     return {p, last, runs};
 }
@@ -130,6 +136,8 @@ Outcome PrepayTargetCalculation(const FieldTexts& texts, const RegionalSettings&
 
         const RunResult baseline =
             AmortizationRun(loan, i, payment, 0, kNoPrepayment, static_cast<Count>(start));
+        if (baseline.outcome == RunOutcome::NeverPaidOff)
+            return out.warn(kLoanTooSmall);
         out.write("IntNoPay", CurrencyText(baseline.totalInterest, settings));
 
         const TargetSearch found = RequiredPrepayment(loan, i, payment, prepayStart, static_cast<Count>(start),

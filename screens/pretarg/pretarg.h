@@ -18,6 +18,9 @@ inline constexpr const char* kHelpNote =
     "Loan Amount, Term, Interest Rate, Loan Start date and Target date must be greater than zero. Use TAB button or "
     "mouse to move between fields.  Hold the mouse pointer over the field labels for data-entry \"hints\".";
 
+// A loan amount so tiny (a denormal) that its payment rounds to nothing.
+inline constexpr const char* kLoanTooSmall = "Loan Amount is too small to be paid off";
+
 struct TargetSearch {
     Real prepay;     // p: whole dollars
     RunResult last;  // the run with p, the last run of the stepping
