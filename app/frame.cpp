@@ -15,6 +15,7 @@
 
 #include "app/look.h"
 #include "app/messages.h"
+#include "app/printing.h"
 #include "app/startup.h"
 
 namespace qm {
@@ -328,10 +329,27 @@ void TCalcForm::applyOutcome(const Outcome& outcome)
 
 void TCalcForm::HelpButtonClick() { showInformation(this, qs(layout_.helpNote)); }
 
+QString TCalcForm::printInPrintLook(const std::function<QString()>& print)
+{
+    setPrintLook(true);
+    repaint();  // the screen shows what goes on the page while it is produced
+    QString failure;
+    try {
+        failure = print();
+    } catch (const std::exception& e) {
+        failure = QStringLiteral("Printing failed: %1").arg(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        failure = QStringLiteral("Printing failed");
+    }
+    setPrintLook(false);
+    return failure;
+}
+
 void TCalcForm::PrintButtonClick()
 {
-    // Printing the screen arrives with the printing support; until then the
-    // button is in place and does nothing.
+    const QString failure = printInPrintLook([this] { return printOnDefaultPrinter(*this, windowTitle()); });
+    if (!failure.isEmpty())
+        showApplicationError(this, failure);
 }
 
 void TCalcForm::ExitButtonClick() { close(); }

@@ -19,6 +19,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -152,6 +153,11 @@ public:
     // the normal look exactly.
     void setPrintLook(bool on);
     bool printLook() const { return printLook_; }
+
+    // Runs `print` with the screen in its print look and switches back to
+    // the normal look whatever happens, a thrown exception included. Returns
+    // the failure text (without its full stop), empty when printing worked.
+    QString printInPrintLook(const std::function<QString()>& print);
 
     QPushButton* CalculateButton;
     QPushButton* HelpButton;
