@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Printing through a real print server. Starts a private cupsd (its own
 # configuration, spool, state and socket under a fresh folder; no network
-# port), adds a cups-pdf queue as its default printer, and runs the
-# print_job_e2e program against it: Print pressed on every screen, the PDF
-# that the queue writes checked page by page. The system's print server and
+# port), adds a cups-pdf queue as its default printer and a second one, and
+# runs the print_job_e2e program against it: Print pressed on every screen,
+# the PDF that the queue writes checked page by page, then Print with no
+# default printer among the installed ones. The system's print server and
 # its files are left alone; the only file written outside the folder is the
 # queue's own cups-pdf configuration, which the backend reads from /etc/cups
 # only, removed again on exit. Exits 77 (skipped) where it cannot run.
@@ -127,6 +128,8 @@ if [ -z "$ppd" ]; then
 fi
 timeout 15 lpadmin -p "$queue" -E -v "cups-pdf:/$device" -m "$ppd" 2>&1 | grep -v 'drivers are deprecated' || true
 timeout 15 lpadmin -d "$queue"
+# A second printer, for the case of printers without a default one.
+timeout 15 lpadmin -p "${queue}Other" -E -v "cups-pdf:/$device" -m "$ppd" 2>&1 | grep -v 'drivers are deprecated' || true
 timeout 5 lpstat -d | grep -q "$queue" || { echo "FAIL: $queue is not the default printer"; exit 1; }
 
 # A home of its own, so no personal default printer (~/.cups/lpoptions) wins.

@@ -117,6 +117,30 @@ private slots:
         }
         QVERIFY2(page.faults.isEmpty(), qPrintable(page.faults.join("; ")));
     }
+
+    // Printers installed but none of them the default: the error box, not
+    // a page on whichever printer comes first. Runs last: it deletes the
+    // default queue.
+    void noDefaultAmongPrinters()
+    {
+        QVERIFY(!runTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), qEnvironmentVariable("QM_PRINT_QUEUE")})
+                     .isNull());
+        QVERIFY2(!QPrinterInfo::availablePrinterNames().isEmpty(), "the script adds a second queue");
+        QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+        form = openScreen(QStringLiteral("Selling"));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QStringList normalLook = lookOf(*form);
+        const QStringList before = pdfsIn(outDir);
+        const std::vector<SeenBox> boxes =
+            boxesDuring([&] { QTest::mouseClick(form->PrintButton, Qt::LeftButton); });
+        QCOMPARE(boxes.size(), 1u);
+        QCOMPARE(boxes[0].title, QStringLiteral("Quillmere 1.0"));
+        QCOMPARE(boxes[0].text, QStringLiteral("There is no default printer currently selected."));
+        QCOMPARE(lookOf(*form), normalLook);
+        QCOMPARE(unfinishedJobs(), QString());
+        QCOMPARE(pdfsIn(outDir), before);
+    }
 };
 
 QTEST_MAIN(PrintJobTest)
