@@ -383,13 +383,19 @@ inline PageCheck checkPage(const QString& pdf, const TCalcForm& form, const QIma
     const QRect bands[] = {QRect(0, 0, w, kBannerHeight), QRect(503, 56, 124, kPictureHeight),
                            QRect(0, h - kButtonBarHeight, w, kButtonBarHeight)};
     for (const QRect& band : bands)
-        if (const int n = nonWhitePixels(back.image, band))
+        if (const int n = nonWhitePixels(back.image, band, 4))
             faults << QStringLiteral("%1 pixels printed where a band stands").arg(n);
     if (const int n = greenPixels(check.page))
         faults << QStringLiteral("%1 green pixels").arg(n);
     const QRect image = QRectF(back.origin, QSizeF(form.size())).toAlignedRect().adjusted(-1, -1, 1, 1);
     if (const int n = nonWhitePixels(check.page, check.page.rect()) - nonWhitePixels(check.page, image))
         faults << QStringLiteral("%1 pixels printed outside the image").arg(n);
+    // Body panels (the Refinance results) white like the form.
+    for (const PanelDecl& p : form.layout().panels) {
+        const QRect r(p.left, p.top, p.width, p.height);
+        if (nonWhitePixels(back.image, r, 4) > r.width() * r.height() / 4)  // the button face is near white
+            faults << QStringLiteral("%1 is not white").arg(QLatin1String(p.name));
+    }
     // The highlighted captions: black ink on white.
     for (const LabelDecl& l : form.layout().labels) {
         if (l.kind != LabelKind::Highlighted)
