@@ -41,7 +41,7 @@ depends=$(dpkg-deb --field "$deb" Depends)
 # The package names alone, one a line.
 depends_names=$(tr ',|' '\n\n' <<<"$depends" | awk '{print $1}')
 want_depends=(libc6 libstdc++6)
-[ "$gui" = 1 ] && want_depends+=(libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation)
+[ "$gui" = 1 ] && want_depends+=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation)
 for d in "${want_depends[@]}"; do
   grep -qxF "$d" <<<"$depends_names" || fail "Depends lacks $d: $depends"
 done
