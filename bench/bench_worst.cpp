@@ -31,12 +31,23 @@ const WorstCase kWorstCases[] = {
       {"Rate", "50"}, {"Pts", "-100"}, {"CCI", "y"}, {"DP", "20"}},
      "No mortgage amount fits: the monthly cost does not rise enough with the loan amount. Check millage, "
      "assessment and points"},
-    // One prepayment of the whole loan: the rate of return search climbs its
-    // coarse grid to the 100,000 percent bound (100,000 evaluations).
-    {"BM_PrepaySummaryWorstCase/OnePrepayment",
+    // Two prepayments that save 48 times their amount (the top rate over the
+    // longest term): the rate of return search climbs its coarse grid to
+    // 55,050 percent, some 55,000 evaluations.
+    {"BM_PrepaySummaryWorstCase/TwoPrepaymentsTopRate",
      "prepay-summary",
-     {{"PreAmt", "100000"}, {"PreNbr", "1"}},
-     "Return over 100,000 percent"},
+     {{"AnnRte", "50"}, {"Trm", "50"}, {"PreAmt", "50000"}, {"PreNbr", "1"}},
+     "55050.000"},
+    {"BM_PrepayTargetWorstCase/TwoPrepaymentsTopRate",
+     "prepay-target",
+     {{"LnBal", "2"}, {"AnnRte", "50"}, {"Trm", "50"}},
+     "55050.000"},
+    // A balance that falls by a sliver each month: the run with prepayment
+    // stops at its 100,000-month bound.
+    {"BM_PrepaySummaryWorstCase/MonthBound",
+     "prepay-summary",
+     {{"AnnRte", "1e-10"}, {"Trm", "50"}, {"PreAmt", "-166.6666"}, {"PreNbr", "1"}},
+     "Prepayment amount is too negative: the loan would never be paid off"},
 };
 
 void runWorstCase(benchmark::State& state, const WorstCase& c)
