@@ -1,4 +1,4 @@
-// One screen calculation (QM_FUZZ_SCREEN names it) under arbitrary field
+// One screen calculation (kScreenId, from screen_id.cpp) under arbitrary field
 // texts. Properties, for every input:
 //  - it returns (an escaping exception or a sanitizer report is a crash);
 //  - it writes only the screen's result labels, never a non-finite number,
@@ -31,9 +31,9 @@
 #include "loan/fault.h"
 #include "screens/registry.h"
 
-#ifndef QM_FUZZ_SCREEN
-#error "QM_FUZZ_SCREEN must name the screen"
-#endif
+namespace qm::fuzz {
+extern const char* const kScreenId;
+}
 
 namespace {
 
@@ -229,9 +229,9 @@ void noteTime(std::chrono::nanoseconds) {}
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     qm::initFloatingPoint();
-    screen = qm::findScreen(QM_FUZZ_SCREEN);
+    screen = qm::findScreen(qm::fuzz::kScreenId);
     if (!screen) {
-        std::fprintf(stderr, "fuzz_%s: the screen is not built yet; nothing to fuzz\n", QM_FUZZ_SCREEN);
+        std::fprintf(stderr, "fuzz_%s: the screen is not built yet; nothing to fuzz\n", qm::fuzz::kScreenId);
         std::exit(0);
     }
     // Any field that cannot convert shows the input-error message.
@@ -252,7 +252,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     std::setlocale(LC_ALL, "C");
     if (otherLocales.empty())
         std::fprintf(stderr, "fuzz_%s: no de_DE, fr_FR or en_US locale; the process-locale check is skipped\n",
-                     QM_FUZZ_SCREEN);
+                     qm::fuzz::kScreenId);
     return 0;
 }
 
