@@ -81,9 +81,9 @@ void checkLayout(const ScreenLayout& layout)
         if (!fieldNames.insert(f.name).second)
             mismatch(layout, std::string("field ") + f.name + " is declared twice");
     }
-    for (const FieldSpec& spec : layout.screen.fields)
-        if (!fieldNames.count(spec.name))
-            mismatch(layout, std::string("field ") + spec.name + " has no place on the screen");
+    for (const FieldSpec& fieldSpec : layout.screen.fields)
+        if (!fieldNames.count(fieldSpec.name))
+            mismatch(layout, std::string("field ") + fieldSpec.name + " has no place on the screen");
     for (const char* name : layout.screen.resultLabels)
         if (!resultNames.count(name))
             mismatch(layout, std::string("result label ") + name + " has no place on the screen");
@@ -187,14 +187,14 @@ void TCalcForm::buildBody()
     }
     // The edits are made in tab order; their captions name them for screen readers.
     for (const FieldDecl& decl : layout_.fields) {
-        const FieldSpec& spec = layout_.screen.fields[static_cast<std::size_t>(fieldIndex(layout_.screen.fields, decl.name))];
+        const FieldSpec& fieldSpec = layout_.screen.fields[static_cast<std::size_t>(fieldIndex(layout_.screen.fields, decl.name))];
         auto* edit = new QLineEdit(this);
         edit->setObjectName(qs(decl.name));
         edit->setFont(bodyFont());
         paint(edit, colour::black);
         edit->setGeometry(decl.left, decl.top, decl.width, 24);
-        if (spec.maxLength > 0)
-            edit->setMaxLength(spec.maxLength);
+        if (fieldSpec.maxLength > 0)
+            edit->setMaxLength(fieldSpec.maxLength);
         nameAfterCaption(edit, decl.caption);
         fields_.insert(edit->objectName(), edit);
     }
@@ -284,15 +284,15 @@ QWidget* TCalcForm::panel(std::string_view name) const
 FieldTexts TCalcForm::fieldTexts() const
 {
     FieldTexts texts;
-    for (const FieldSpec& spec : layout_.screen.fields)
-        texts.push_back(field(spec.name)->text().toStdString());
+    for (const FieldSpec& fieldSpec : layout_.screen.fields)
+        texts.push_back(field(fieldSpec.name)->text().toStdString());
     return texts;
 }
 
 void TCalcForm::FormCreate()
 {
-    for (const FieldSpec& spec : layout_.screen.fields)
-        field(spec.name)->setText(qs(spec.defaultText));
+    for (const FieldSpec& fieldSpec : layout_.screen.fields)
+        field(fieldSpec.name)->setText(qs(fieldSpec.defaultText));
 }
 
 const RegionalSettings& TCalcForm::regional() const { return appRegionalSettings(); }

@@ -70,10 +70,10 @@ private slots:
         QCOMPARE(form->panel("Panel1")->geometry(), QRect(0, 0, 632, 51));
         QCOMPARE(form->panel("Panel2")->geometry(), QRect(503, 56, 124, 127));
         QCOMPARE(form->panel("bottompanel")->geometry(), QRect(0, 372, 632, 41));
-        for (const qm::FieldSpec& spec : qm::presumm::kFields) {
-            QLineEdit* edit = form->field(spec.name);
-            QCOMPARE(edit->text(), QString::fromLatin1(spec.defaultText));
-            QCOMPARE(edit->maxLength(), spec.maxLength > 0 ? spec.maxLength : QLineEdit().maxLength());
+        for (const qm::FieldSpec& fieldSpec : qm::presumm::kFields) {
+            QLineEdit* edit = form->field(fieldSpec.name);
+            QCOMPARE(edit->text(), QString::fromLatin1(fieldSpec.defaultText));
+            QCOMPARE(edit->maxLength(), fieldSpec.maxLength > 0 ? fieldSpec.maxLength : QLineEdit().maxLength());
             QVERIFY(edit->isEnabled());
         }
         for (const char* result : qm::presumm::kResultLabels)

@@ -50,10 +50,10 @@ private slots:
         QCOMPARE(form->panel("Panel1")->geometry(), QRect(0, 0, 632, 51));
         QCOMPARE(form->panel("Panel2")->geometry(), QRect(503, 56, 124, 127));
         QCOMPARE(form->panel("bottompanel")->geometry(), QRect(0, 372, 632, 41));
-        for (const qm::FieldSpec& spec : qm::qualify::kFields) {
-            QLineEdit* edit = form->field(spec.name);
-            QCOMPARE(edit->text(), QString::fromLatin1(spec.defaultText));
-            QCOMPARE(edit->maxLength(), spec.maxLength);
+        for (const qm::FieldSpec& fieldSpec : qm::qualify::kFields) {
+            QLineEdit* edit = form->field(fieldSpec.name);
+            QCOMPARE(edit->text(), QString::fromLatin1(fieldSpec.defaultText));
+            QCOMPARE(edit->maxLength(), fieldSpec.maxLength);
             QCOMPARE(edit->height(), 24);
         }
         // The last field of every row ends at 225.

@@ -56,9 +56,9 @@ private slots:
             QCOMPARE(form->label(name)->parentWidget(), results);
         for (const char* name : {"cola", "ncola", "pitihe"})
             QCOMPARE(form->label(name)->parentWidget(), form.get());
-        for (const qm::FieldSpec& spec : qm::refinance::kFields) {
-            QCOMPARE(form->field(spec.name)->text(), QString::fromLatin1(spec.defaultText));
-            QCOMPARE(form->field(spec.name)->maxLength(), spec.maxLength);
+        for (const qm::FieldSpec& fieldSpec : qm::refinance::kFields) {
+            QCOMPARE(form->field(fieldSpec.name)->text(), QString::fromLatin1(fieldSpec.defaultText));
+            QCOMPARE(form->field(fieldSpec.name)->maxLength(), fieldSpec.maxLength);
         }
         for (const char* result : qm::refinance::kResultLabels) {
             QVERIFY2(form->label(result)->text().isEmpty(), result);
