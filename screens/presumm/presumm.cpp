@@ -45,22 +45,10 @@ Outcome PrepaySummaryCalculation(const FieldTexts& texts, const RegionalSettings
         if (in.failed())
             return out.warn(kInputError);
 
-        if (!(loan > 0))
-            return out.warn("Loan Amount must be greater than zero");
-        if (!(rate > 0))
-            return out.warn("Interest Rate must be greater than zero");
-        if (months <= 0)
-            return out.warn("Term must be greater than zero");
-        if (startMonth < 1 || startMonth > 12)
-            return out.warn("Loan start month must be 1 to 12");
-        if (startYear < 1950)
-            return out.warn("Loan start year assumed greater than 1950");
-        if (loan > 99999999)
-            return out.warn("Loan Amount limit is $99,999,999");
-        if (rate > 0.5L)
-            return out.warn("Interest Rate limit is 50 percent");
-        if (months > 600)
-            return out.warn("Term limit is 50 years");
+        if (const char* problem = LoanEntryCheck(loan, rate, months, startMonth, startYear))
+            return out.warn(problem);
+        if (const char* problem = LoanLimitCheck(loan, rate, months))
+            return out.warn(problem);
         if (prepayStart <= 0)
             return out.warn("Prepayment start number must be greater than 0");
         if (months < prepayStart)

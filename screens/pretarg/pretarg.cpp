@@ -95,16 +95,8 @@ Outcome PrepayTargetCalculation(const FieldTexts& texts, const RegionalSettings&
         if (in.failed())
             return out.warn(kInputError);
 
-        if (!(loan > 0))
-            return out.warn("Loan Amount must be greater than zero");
-        if (!(rate > 0))
-            return out.warn("Interest Rate must be greater than zero");
-        if (months <= 0)
-            return out.warn("Term must be greater than zero");
-        if (startMonth < 1 || startMonth > 12)
-            return out.warn("Loan start month must be 1 to 12");
-        if (startYear < 1950)
-            return out.warn("Loan start year assumed greater than 1950");
+        if (const char* problem = LoanEntryCheck(loan, rate, months, startMonth, startYear))
+            return out.warn(problem);
         if (targetMonth < 1 || targetMonth > 12)
             return out.warn("Target month must be 1 to 12");
         if (targetYear < 1990)
@@ -113,12 +105,8 @@ Outcome PrepayTargetCalculation(const FieldTexts& texts, const RegionalSettings&
         // above except by their length.
         const long long start = static_cast<long long>(startYear) * 12 + startMonth;
         const long long target = static_cast<long long>(targetYear) * 12 + targetMonth;
-        if (loan > 99999999)
-            return out.warn("Loan Amount limit is $99,999,999");
-        if (rate > 0.5L)
-            return out.warn("Interest Rate limit is 50 percent");
-        if (months > 600)
-            return out.warn("Term limit is 50 years");
+        if (const char* problem = LoanLimitCheck(loan, rate, months))
+            return out.warn(problem);
         if (target >= start + months - 1)
             return out.warn("Target date equal to or greater than Term ending date");
         if (prepayStart <= 0)
