@@ -8,6 +8,14 @@
 
 namespace qm {
 
+// A loan amount so tiny (a denormal) that its payment rounds to nothing and
+// even the run without prepayment never ends.
+inline constexpr const char* kLoanTooSmall = "Loan Amount is too small to be paid off";
+
+// A first prepaid payment beyond every month a run can reach (terms end by
+// month 600): a run without prepayment.
+inline constexpr Count kNoPrepaymentStart = 1000;
+
 // The loan checks both prepayment screens make, with the same texts. Each
 // gives the first failed check's message, or nullptr. The screens run the
 // first set, their own date checks, then the limits.

@@ -24,9 +24,6 @@ constexpr const char* kMonthNames[12] = {"December,", "January,", "February,", "
                                          "April,",    "May,",     "June,",     "July,",
                                          "August,",   "September,", "October,", "November,"};
 
-// Prepayment start beyond every month a run can reach: a run without prepayment.
-constexpr Count kNoPrepayment = 1000;
-
 }  // namespace
 
 Outcome PrepaySummaryCalculation(const FieldTexts& texts, const RegionalSettings& settings)
@@ -64,7 +61,7 @@ Outcome PrepaySummaryCalculation(const FieldTexts& texts, const RegionalSettings
         out.write("MthPay", CurrencyText(payment, settings));
         out.write("NmthPay", CurrencyText(fp::add(payment, prepay), settings));
 
-        const RunResult plain = AmortizationRun(loan, i, payment, prepay, kNoPrepayment, startIndex);
+        const RunResult plain = AmortizationRun(loan, i, payment, prepay, kNoPrepaymentStart, startIndex);
         if (plain.outcome == RunOutcome::NeverPaidOff)
             return out.warn(kLoanTooSmall);
         out.write("IntNoPay", CurrencyText(plain.totalInterest, settings));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/core/calculation.h"
+#include "screens/prepayment.h"
 
 namespace qm::presumm {
 
@@ -19,9 +20,7 @@ inline constexpr const char* kHelpNote =
 inline constexpr const char* kNeverPaidOff =
     "Prepayment amount is too negative: the loan would never be paid off";
 
-// A loan amount so tiny (a denormal) that its payment rounds to nothing and
-// even the run without prepayment never ends.
-inline constexpr const char* kLoanTooSmall = "Loan Amount is too small to be paid off";
+using ::qm::kLoanTooSmall;
 
 Outcome PrepaySummaryCalculation(const FieldTexts& texts, const RegionalSettings& settings);
 

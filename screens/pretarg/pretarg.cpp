@@ -18,12 +18,6 @@ const FieldSpec kFields[8] = {
 const char* const kResultLabels[9] = {"MthPay",  "IntNoPay", "IntWthPay", "IntSaved", "TimeSaved",
                                       "NewTerm", "PreReq",   "NmthPay",   "RateRet"};
 
-namespace {
-
-constexpr Count kNoPrepayment = 1000;
-
-}  // namespace
-
 TargetSearch RequiredPrepayment(Real loan, Real monthlyRate, Real payment, Count prepayStart, Count startIndex,
                                 Count target)
 {
@@ -123,7 +117,7 @@ Outcome PrepayTargetCalculation(const FieldTexts& texts, const RegionalSettings&
         out.write("MthPay", CurrencyText(payment, settings));
 
         const RunResult baseline =
-            AmortizationRun(loan, i, payment, 0, kNoPrepayment, static_cast<Count>(start));
+            AmortizationRun(loan, i, payment, 0, kNoPrepaymentStart, static_cast<Count>(start));
         if (baseline.outcome == RunOutcome::NeverPaidOff)
             return out.warn(kLoanTooSmall);
         out.write("IntNoPay", CurrencyText(baseline.totalInterest, settings));

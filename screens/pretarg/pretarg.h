@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/core/calculation.h"
+#include "screens/prepayment.h"
 #include "loan/amortization.h"
 
 namespace qm::pretarg {
@@ -18,8 +19,7 @@ inline constexpr const char* kHelpNote =
     "Loan Amount, Term, Interest Rate, Loan Start date and Target date must be greater than zero. Use TAB button or "
     "mouse to move between fields.  Hold the mouse pointer over the field labels for data-entry \"hints\".";
 
-// A loan amount so tiny (a denormal) that its payment rounds to nothing.
-inline constexpr const char* kLoanTooSmall = "Loan Amount is too small to be paid off";
+using ::qm::kLoanTooSmall;
 
 struct TargetSearch {
     Real prepay;     // p: whole dollars
